@@ -6,8 +6,12 @@ namespace {
 AdapterProcessState g_state;
 }
 
-AdapterProcessState& AdapterState() { return g_state; }
+AdapterProcessState& AdapterState() {
+    return g_state;
+}
 
-void ResetAdapterState() { g_state = AdapterProcessState{}; }
+void ResetAdapterState() {
+    g_state = AdapterProcessState{};
+}
 
 }  // namespace airvane

@@ -14,8 +14,7 @@ class MachineRegistry {
 public:
     virtual ~MachineRegistry() = default;
     virtual bool KeyExists(const std::string& key) = 0;
-    virtual int GetValue(const std::string& key, const std::string& name,
-                         RegistryValue* out) = 0;
+    virtual int GetValue(const std::string& key, const std::string& name, RegistryValue* out) = 0;
     virtual std::vector<std::string> ListSubkeys(const std::string& key) = 0;
     // Whether the key could be opened for writing (the original checks this to learn
     // whether the user may change service registrations).

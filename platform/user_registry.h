@@ -18,8 +18,7 @@ public:
     virtual int CreateKey(const std::string& key) = 0;
     virtual bool KeyExists(const std::string& key) = 0;
     // Reads a value of either type; -1 when the key or value is absent.
-    virtual int GetValue(const std::string& key, const std::string& name,
-                         RegistryValue* out) = 0;
+    virtual int GetValue(const std::string& key, const std::string& name, RegistryValue* out) = 0;
     // Writing a value creates its key and every key above it.
     virtual int SetString(const std::string& key, const std::string& name,
                           const std::string& text) = 0;

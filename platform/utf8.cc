@@ -10,7 +10,8 @@ namespace {
 size_t SequenceLength(std::string_view text, size_t i) {
     auto byte = [&](size_t k) { return static_cast<uint8_t>(text[k]); };
     uint8_t lead = byte(i);
-    if (lead < 0x80) return 1;
+    if (lead < 0x80)
+        return 1;
     size_t len;
     uint32_t min;
     if ((lead & 0xE0) == 0xC0) {
@@ -25,13 +26,16 @@ size_t SequenceLength(std::string_view text, size_t i) {
     } else {
         return 0;
     }
-    if (i + len > text.size()) return 0;
+    if (i + len > text.size())
+        return 0;
     uint32_t cp = lead & (0x7F >> len);
     for (size_t k = 1; k < len; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80) return 0;
+        if ((byte(i + k) & 0xC0) != 0x80)
+            return 0;
         cp = (cp << 6) | (byte(i + k) & 0x3F);
     }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return 0;
     return len;
 }
 
@@ -65,7 +69,8 @@ void Append(std::string& out, uint32_t cp) {
 bool IsValid(std::string_view text) {
     for (size_t i = 0; i < text.size();) {
         size_t len = SequenceLength(text, i);
-        if (len == 0) return false;
+        if (len == 0)
+            return false;
         i += len;
     }
     return true;
@@ -73,13 +78,15 @@ bool IsValid(std::string_view text) {
 
 size_t CharCount(std::string_view text) {
     size_t n = 0;
-    for (size_t i = 0; i < text.size(); i += StepLength(text, i)) ++n;
+    for (size_t i = 0; i < text.size(); i += StepLength(text, i))
+        ++n;
     return n;
 }
 
 std::string CutToChars(std::string_view text, size_t max_chars) {
     size_t i = 0;
-    for (size_t n = 0; i < text.size() && n < max_chars; ++n) i += StepLength(text, i);
+    for (size_t n = 0; i < text.size() && n < max_chars; ++n)
+        i += StepLength(text, i);
     return std::string(text.substr(0, i));
 }
 
@@ -87,7 +94,8 @@ std::string CutToBytes(std::string_view text, size_t max_bytes) {
     size_t i = 0;
     while (i < text.size()) {
         size_t len = StepLength(text, i);
-        if (i + len > max_bytes) break;
+        if (i + len > max_bytes)
+            break;
         i += len;
     }
     return std::string(text.substr(0, i));
@@ -96,7 +104,8 @@ std::string CutToBytes(std::string_view text, size_t max_bytes) {
 std::string FromLatin1(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
-    for (char c : bytes) Append(out, static_cast<uint8_t>(c));
+    for (char c : bytes)
+        Append(out, static_cast<uint8_t>(c));
     return out;
 }
 
@@ -140,7 +149,8 @@ std::string ToUtf16Le(std::string_view text) {
             cp = static_cast<uint8_t>(text[i]);
         } else {
             cp = static_cast<uint8_t>(text[i]) & (0x7F >> len);
-            for (size_t k = 1; k < len; ++k) cp = (cp << 6) | (text[i + k] & 0x3F);
+            for (size_t k = 1; k < len; ++k)
+                cp = (cp << 6) | (text[i + k] & 0x3F);
         }
         if (cp >= 0x10000) {
             cp -= 0x10000;

@@ -9,10 +9,13 @@ int64_t VirtualClock::NowMs() {
     return now_ms_;
 }
 
-void VirtualClock::Sleep(int64_t ms) { Advance(ms); }
+void VirtualClock::Sleep(int64_t ms) {
+    Advance(ms);
+}
 
 void VirtualClock::Advance(int64_t ms) {
-    if (ms <= 0) return;
+    if (ms <= 0)
+        return;
     {
         std::lock_guard<std::mutex> lock(mutex_);
         now_ms_ += ms;

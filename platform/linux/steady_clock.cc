@@ -12,10 +12,12 @@ int64_t SteadyClock::NowMs() {
 }
 
 void SteadyClock::Sleep(int64_t ms) {
-    if (ms <= 0) return;
+    if (ms <= 0)
+        return;
     timespec want{static_cast<time_t>(ms / 1000), static_cast<long>((ms % 1000) * 1000000)};
     timespec rest{};
-    while (::nanosleep(&want, &rest) == -1 && errno == EINTR) want = rest;
+    while (::nanosleep(&want, &rest) == -1 && errno == EINTR)
+        want = rest;
 }
 
 }  // namespace airvane

@@ -6,10 +6,12 @@ namespace airvane::utf8 {
 namespace {
 
 TEST(Utf8, CutsKeepWholeCharacters) {
-    const std::string text = "a\xC3\xA9\xE2\x82\xAC" "b";  // a é € b
+    const std::string text =
+        "a\xC3\xA9\xE2\x82\xAC"
+        "b";  // a é € b
     EXPECT_EQ(CharCount(text), 4u);
     EXPECT_EQ(CutToChars(text, 2), "a\xC3\xA9");
-    EXPECT_EQ(CutToBytes(text, 2), "a");       // é would be split
+    EXPECT_EQ(CutToBytes(text, 2), "a");          // é would be split
     EXPECT_EQ(CutToBytes(text, 5), "a\xC3\xA9");  // € would be split
     EXPECT_EQ(CutToBytes(text, 100), text);
 }

@@ -13,9 +13,13 @@ std::string g_root;
 std::atomic<int> g_counter{0};
 }  // namespace
 
-void SetScratchRoot(const std::string& root) { g_root = root; }
+void SetScratchRoot(const std::string& root) {
+    g_root = root;
+}
 
-const std::string& ScratchRoot() { return g_root; }
+const std::string& ScratchRoot() {
+    return g_root;
+}
 
 std::string NewScratchDir(const std::string& name) {
     std::string dir = g_root + "/" + name + "-" + std::to_string(g_counter.fetch_add(1));

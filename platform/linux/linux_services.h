@@ -1,0 +1,36 @@
+#pragma once
+#include "platform/linux/linux_debug_output.h"
+#include "platform/linux/linux_os_info.h"
+#include "platform/linux/linux_processes.h"
+#include "platform/linux/linux_random.h"
+#include "platform/linux/lock_file_window_titles.h"
+#include "platform/linux/null_ip_helper.h"
+#include "platform/linux/steady_clock.h"
+#include "platform/linux/utf8_code_page.h"
+#include "platform/services.h"
+
+namespace airvane {
+
+// One of each Linux host service, alive as long as this object. The stores (user and
+// machine registry) and the initialisation-file reader are chosen by the caller and
+// left empty in the record Services() gives.
+class LinuxPlatform {
+public:
+    LinuxPlatform() = default;
+    LinuxPlatform(const LinuxPlatform&) = delete;
+    LinuxPlatform& operator=(const LinuxPlatform&) = delete;
+
+    PlatformServices Services();
+
+private:
+    SteadyClock clock_;
+    LinuxRandom random_;
+    Utf8CodePage code_page_;
+    LinuxOsInfo os_info_;
+    LinuxProcesses processes_;
+    LockFileWindowTitles window_titles_;
+    NullIpHelper ip_helper_;
+    LinuxDebugOutput debug_output_;
+};
+
+}  // namespace airvane

@@ -5,18 +5,21 @@
 #include "platform/linux/linux_random.h"
 #include "platform/linux/lock_file_window_titles.h"
 #include "platform/linux/null_ip_helper.h"
+#include "platform/linux/profile_ini_file.h"
+#include "platform/linux/sqlite_user_registry.h"
 #include "platform/linux/steady_clock.h"
 #include "platform/linux/utf8_code_page.h"
 #include "platform/services.h"
 
 namespace airvane {
 
-// One of each Linux host service, alive as long as this object. The stores (user and
-// machine registry) and the initialisation-file reader are chosen by the caller and
-// left empty in the record Services() gives.
+// One of each Linux host service, alive as long as this object, with the user's hive
+// at hive_path. The machine registry is answered by the adapter backend (the
+// simulator's scenario), so the caller fills that entry of the record.
 class LinuxPlatform {
 public:
-    LinuxPlatform() = default;
+    explicit LinuxPlatform(const std::string& hive_path = SqliteUserRegistry::DefaultPath())
+        : hive_(hive_path) {}
     LinuxPlatform(const LinuxPlatform&) = delete;
     LinuxPlatform& operator=(const LinuxPlatform&) = delete;
 
@@ -31,6 +34,8 @@ private:
     LockFileWindowTitles window_titles_;
     NullIpHelper ip_helper_;
     LinuxDebugOutput debug_output_;
+    ProfileIniFile ini_file_;
+    SqliteUserRegistry hive_;
 };
 
 }  // namespace airvane

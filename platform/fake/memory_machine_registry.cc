@@ -1,33 +1,15 @@
 #include "platform/fake/memory_machine_registry.h"
 
+#include "platform/registry_path.h"
+
 namespace airvane {
 
 namespace {
 
-std::string Lower(const std::string& text) {
-    std::string out = text;
-    for (char& c : out) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return out;
-}
+using registry_path::Components;
 
-std::vector<std::string> Components(const std::string& key) {
-    std::vector<std::string> parts;
-    std::string part;
-    for (char c : key) {
-        if (c == '\\') {
-            if (!part.empty())
-                parts.push_back(part);
-            part.clear();
-        } else {
-            part += c;
-        }
-    }
-    if (!part.empty())
-        parts.push_back(part);
-    return parts;
+std::string Lower(const std::string& text) {
+    return registry_path::Fold(text);
 }
 
 }  // namespace

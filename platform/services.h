@@ -6,6 +6,7 @@
 #include "platform/ip_helper.h"
 #include "platform/machine_registry.h"
 #include "platform/os_info.h"
+#include "platform/private_folders.h"
 #include "platform/processes.h"
 #include "platform/random.h"
 #include "platform/user_registry.h"
@@ -28,6 +29,7 @@ struct PlatformServices {
     WindowTitles* window_titles = nullptr;
     IpHelper* ip_helper = nullptr;
     DebugOutput* debug_output = nullptr;
+    PrivateFolders* private_folders = nullptr;
 };
 
 // The installed services. Before anything is installed every entry is null.

@@ -12,6 +12,7 @@ PlatformServices LinuxPlatform::Services() {
     services.window_titles = &window_titles_;
     services.ip_helper = &ip_helper_;
     services.debug_output = &debug_output_;
+    services.private_folders = &private_folders_;
     services.ini_file = &ini_file_;
     services.user_registry = &hive_;
     return services;

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/linux/home_private_folders.h"
 #include "platform/linux/linux_debug_output.h"
 #include "platform/linux/linux_os_info.h"
 #include "platform/linux/linux_processes.h"
@@ -34,6 +35,7 @@ private:
     LockFileWindowTitles window_titles_;
     NullIpHelper ip_helper_;
     LinuxDebugOutput debug_output_;
+    HomePrivateFolders private_folders_;
     ProfileIniFile ini_file_;
     SqliteUserRegistry hive_;
 };

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/linux/app_home.h"
 #include "platform/registry_path.h"
 
 namespace airvane {
@@ -96,41 +97,10 @@ std::string SubtreePattern(const std::string& normalized) {
     return pattern + "\\%";
 }
 
-// Creates every missing folder of path with mode 0700; existing folders are left as
-// they are.
-bool MakeFolders(const std::string& path, std::string* reason) {
-    for (size_t pos = 1; pos <= path.size(); ++pos) {
-        if (pos != path.size() && path[pos] != '/') {
-            continue;
-        }
-        std::string part = path.substr(0, pos);
-        if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) {
-            *reason = "cannot create folder " + part + ": " + std::strerror(errno);
-            return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace
 
 std::string SqliteUserRegistry::DefaultPath() {
-    const char* home = std::getenv("AIRVANE_HOME");
-    if (home != nullptr && home[0] != '\0') {
-        return std::string(home) + "/user-hive.db";
-    }
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    if (config != nullptr && config[0] == '/') {
-        return std::string(config) + "/airvane/user-hive.db";
-    }
-    std::string user_home;
-    const char* env_home = std::getenv("HOME");
-    if (env_home != nullptr && env_home[0] != '\0') {
-        user_home = env_home;
-    } else if (const passwd* entry = ::getpwuid(::getuid()); entry != nullptr) {
-        user_home = entry->pw_dir;
-    }
-    return user_home + "/.config/airvane/user-hive.db";
+    return AppHomeFolder() + "/user-hive.db";
 }
 
 SqliteUserRegistry::SqliteUserRegistry(const std::string& path) {

@@ -255,10 +255,9 @@ SessionPlan PrepareSession() {
 
 void StartAuthSession() {
     AuthSessionState& session = AuthSession();
-    if (session.running.exchange(false)) {
-        JoinSessionThread();
-    }
-    // A session that ended on its own left its finished thread behind.
+    // Stops a running session; a session that ended on its own left its finished
+    // thread behind, which is joined the same way.
+    session.running.store(false);
     JoinSessionThread();
     session.running.store(true);
     AdapterLibrary* library = InstalledAdapterLibrary();
